@@ -1,0 +1,46 @@
+#include "app/tool.h"
+
+namespace ksm {
+
+Tool::Tool(const Seams& seams)
+    : seams_(seams), link_(seams.driver, seams.clock, seams.pump, seams.console, seams.window) {
+    constexpr bool kUsesLink = true;
+    Bind("Button3", kUsesLink, [this] { link_.Button3Click(); });
+    Bind("ButtonA", kUsesLink, [this] { link_.ButtonAClick(); });
+    Bind("Button5", kUsesLink, [this] { link_.Button5Click(); });
+}
+
+void Tool::Bind(std::string_view name, bool uses_link, std::function<void()> run) {
+    handlers_.push_back({name, uses_link, std::move(run)});
+}
+
+const Tool::Handler* Tool::Find(std::string_view name) const {
+    for (const Handler& handler : handlers_) {
+        if (handler.name == name) return &handler;
+    }
+    return nullptr;
+}
+
+bool Tool::HasHandler(std::string_view name) const { return Find(name) != nullptr; }
+
+bool Tool::Fire(std::string_view name) {
+    const Handler* handler = Find(name);
+    if (!handler) return false;
+    if (!handler->uses_link) {
+        handler->run();
+        return true;
+    }
+    LinkLease lease = link_.TryAcquire();
+    if (!lease) return false;
+    handler->run();
+    return true;
+}
+
+void Tool::Start() {
+    if (LinkLease lease = link_.TryAcquire()) link_.DtrReset();
+    link_.CheckTerminalSerial(false);
+}
+
+void Tool::FormClose() { link_.CloseInterface(); }
+
+}  // namespace ksm
