@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/tool.h"
+#include "sim/tone_recorder.h"
+#include "support/link_bench.h"
+
+namespace ksm::test {
+
+// The whole tool on the simulated bus and virtual time: one "TORVIK ZRD" interface, the
+// window and console in memory, tones recorded. Tests attach what sits behind the interface.
+struct ToolBench : LinkBench {
+    sim::SimDevice& device = bus.AddDevice("TORVIK ZRD", "ZRD13A01");
+    sim::ToneRecorder tone{clock};
+    Tool tool{Seams{driver, clock, pump, console, window, tone}};
+
+    // A click as the window delivers it (ignored while another operation holds the link).
+    bool Click(std::string_view control) { return tool.Fire(control); }
+};
+
+}  // namespace ksm::test
