@@ -13,8 +13,8 @@
 
 namespace ksm::test {
 
-// The link on a simulated bus and virtual time, with the console and window in memory.
-struct LinkBench {
+// The simulated bus on virtual time, with the console and window in memory.
+struct SimWorld {
     sim::VirtualClock clock;
     sim::ScriptedPump pump{clock};
     sim::SimBus bus{clock};
@@ -22,11 +22,16 @@ struct LinkBench {
     ConsoleTextModel pane;
     Console console{pane};
     sim::MemoryWindow window{clock};
-    Link link{driver, clock, pump, console, window};
 
-    LinkBench() { pump.AddTicker([this] { window.FireDueTimers(); }); }
+    SimWorld() { pump.AddTicker([this] { window.FireDueTimers(); }); }
+    SimWorld(const SimWorld&) = delete;
 
     std::vector<std::string> Lines() const { return pane.Lines(); }
+};
+
+// The link alone in that world.
+struct LinkBench : SimWorld {
+    Link link{driver, clock, pump, console, window};
 };
 
 inline std::vector<std::uint8_t> Bytes(std::initializer_list<int> values) {

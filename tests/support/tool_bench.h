@@ -8,7 +8,7 @@ namespace ksm::test {
 
 // The whole tool on the simulated bus and virtual time: one "TORVIK ZRD" interface, the
 // window and console in memory, tones recorded. Tests attach what sits behind the interface.
-struct ToolBench : LinkBench {
+struct ToolBench : SimWorld {
     sim::SimDevice& device = bus.AddDevice("TORVIK ZRD", "ZRD13A01");
     sim::ToneRecorder tone{clock};
     Tool tool{Seams{driver, clock, pump, console, window, tone}};
