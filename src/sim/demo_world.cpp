@@ -17,6 +17,7 @@ void DemoWorld::UnplugInterface() {
 void DemoWorld::PlugInterface() {
     if (interface_) return;
     interface_ = &bus_.AddDevice(kDemoDescription, kDemoSerial);
+    interface_->Attach(&module_);
 }
 
 }  // namespace ksm::sim

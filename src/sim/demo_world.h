@@ -5,13 +5,14 @@
 
 #include "sim/sim_bus.h"
 #include "sim/sim_driver.h"
+#include "sim/virtual_module.h"
 
 namespace ksm::sim {
 
-// The world the tool sees in --simulate: a USB bus with one "TORVIK ZRD" interface. Later
-// parts of the simulation attach the virtual module behind it.
+// The world the tool sees in --simulate: a USB bus with one "TORVIK ZRD" interface and a
+// virtual KSM module behind it.
 class DemoWorld {
-public:
+  public:
     explicit DemoWorld(Clock& clock);
 
     SimBus& bus() { return bus_; }
@@ -21,8 +22,10 @@ public:
     void UnplugInterface();
     void PlugInterface();
     bool IsInterfacePlugged() const { return interface_ != nullptr; }
+    VirtualModule& module() { return module_; }
 
-private:
+  private:
+    VirtualModule module_;  // outlives the bus whose interface points at it
     SimBus bus_;
     SimDriver driver_;
     SimDevice* interface_ = nullptr;
