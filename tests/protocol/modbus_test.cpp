@@ -78,6 +78,7 @@ struct CatalogueCase {
     std::vector<std::uint8_t> request;
     std::vector<std::uint8_t> wire;
     std::uint16_t reply_length;
+    friend void PrintTo(const CatalogueCase& c, std::ostream* os) { *os << c.sender; }
 };
 
 struct ModbusCatalogue : ModbusTest, ::testing::WithParamInterface<CatalogueCase> {};
@@ -92,18 +93,19 @@ TEST_P(ModbusCatalogue, RequestGoesOnTheWireAndTheModuleAnswersInFull) {
 
 INSTANTIATE_TEST_SUITE_P(
     EveryRequest, ModbusCatalogue,
-    ::testing::Values(CatalogueCase{"program mode", Ascii("TORVIK"),
+    ::testing::Values(CatalogueCase{"ProgramMode", Ascii("TORVIK"),
                                     Bytes({0x54, 0x4F, 0x52, 0x56, 0x49, 0x4B, 0xDF, 0x0E}), 8},
-                      CatalogueCase{"temperatures", Bytes({1, 0x03, 0, 0, 0, 0x10}),
+                      CatalogueCase{"Temperatures", Bytes({1, 0x03, 0, 0, 0, 0x10}),
                                     Bytes({1, 0x03, 0, 0, 0, 0x10, 0x44, 0x06}), 37},
-                      CatalogueCase{"supply", Bytes({1, 0x06, 0, 0, 0, 0x07}),
+                      CatalogueCase{"Supply", Bytes({1, 0x06, 0, 0, 0, 0x07}),
                                     Bytes({1, 0x06, 0, 0, 0, 0x07, 0xC8, 0x08}), 19},
-                      CatalogueCase{"SHTxx", Bytes({1, 0x04, 0, 0, 0, 0x02}),
+                      CatalogueCase{"Sht", Bytes({1, 0x04, 0, 0, 0, 0x02}),
                                     Bytes({1, 0x04, 0, 0, 0, 0x02, 0x71, 0xCB}), 9},
-                      CatalogueCase{"counters read", Bytes({1, 0x08, 0, 0, 0, 0x06}),
+                      CatalogueCase{"CountersRead", Bytes({1, 0x08, 0, 0, 0, 0x06}),
                                     Bytes({1, 0x08, 0, 0, 0, 0x06, 0x60, 0x09}), 17},
-                      CatalogueCase{"counters clear", Bytes({1, 0x08, 0, 0, 0, 0x01}),
-                                    Bytes({1, 0x08, 0, 0, 0, 0x01, 0x21, 0xCB}), 6}));
+                      CatalogueCase{"CountersClear", Bytes({1, 0x08, 0, 0, 0, 0x01}),
+                                    Bytes({1, 0x08, 0, 0, 0, 0x01, 0x21, 0xCB}), 6}),
+    [](const auto& info) { return std::string(info.param.sender); });
 
 TEST_F(ModbusTest, RequestIsTracedBeforeItIsSent) {
     ASSERT_EQ(ReadLevels(), 0);

@@ -139,6 +139,7 @@ struct FailureCase {
     std::uint32_t reply_length;
     std::uint8_t result;
     const char* console;
+    friend void PrintTo(const FailureCase& c, std::ostream* os) { *os << c.name; }
 };
 
 struct ServiceFailures : ServiceTransactionTest, ::testing::WithParamInterface<FailureCase> {};
