@@ -1,5 +1,7 @@
 #include "app/tool.h"
 
+#include "link/control_sets.h"
+
 namespace ksm {
 
 Tool::Tool(const Seams& seams)
@@ -37,6 +39,9 @@ bool Tool::Fire(std::string_view name) {
 }
 
 void Tool::Start() {
+    // The designed state at start; applied again so that the start does not depend on the
+    // window having been built exactly so.
+    StartControls(seams_.window);
     if (LinkLease lease = link_.TryAcquire()) link_.DtrReset();
     link_.CheckTerminalSerial(false);
 }

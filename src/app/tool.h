@@ -27,8 +27,9 @@ public:
     Tool(const Tool&) = delete;
     Tool& operator=(const Tool&) = delete;
 
-    // Start-up after the windows are built: the module reset over DTR (its result is not
-    // shown beyond what the connection reports) and the pass-through buttons.
+    // Start-up after the windows are built: the control states of the start, the module
+    // reset over DTR (its result is not shown beyond what the connection reports) and the
+    // pass-through buttons.
     void Start();
     // The main window is closing.
     void FormClose();

@@ -10,8 +10,10 @@
 namespace ksm {
 
 // What operations read and write on the windows. Controls are addressed by their object
-// names (Button38, StringGrid2, ComboBox1, Timer1, ...). The Qt windows implement it; tests
-// use an in-memory window whose timers run on virtual time.
+// names (Button38, StringGrid2, ComboBox1, Timer1, ...), a window by its own name (Form1,
+// Form2). A name may carry its window's name and a point in front ("Form2.Memo1"): the APC
+// window's message field has the same name as a control of the main window. The Qt windows
+// implement it; tests use an in-memory window whose timers run on virtual time.
 class Window {
 public:
     virtual ~Window() = default;
@@ -21,16 +23,19 @@ public:
     virtual void SetVisible(std::string_view control, bool visible) = 0;
     virtual bool IsVisible(std::string_view control) const = 0;
 
-    // Caption of a button or label, text of an edit, memo or combo box.
+    // Caption of a window, button, label, group box or tab; text of an edit, memo or combo box.
     virtual void SetText(std::string_view control, std::string_view text) = 0;
     virtual std::string Text(std::string_view control) const = 0;
     virtual void SetColour(std::string_view control, Rgb colour) = 0;
     virtual Rgb Colour(std::string_view control) const = 0;
     virtual bool IsChecked(std::string_view control) const = 0;
+    virtual void SetChecked(std::string_view control, bool checked) = 0;
 
     // Combo boxes: -1 means no selection; an index outside the list selects nothing.
     virtual int ItemIndex(std::string_view combo) const = 0;
     virtual void SetItemIndex(std::string_view combo, int index) = 0;
+    // Replaces the list of a combo box; nothing is selected afterwards and the text is empty.
+    virtual void SetItems(std::string_view combo, const std::vector<std::string>& items) = 0;
 
     virtual std::string Cell(std::string_view grid, int column, int row) const = 0;
     virtual void SetCell(std::string_view grid, int column, int row, std::string_view text) = 0;

@@ -32,6 +32,19 @@ void MemoryWindow::SetItemIndex(std::string_view combo, int index) {
     ControlState& state = Control(combo);
     bool inside = index >= 0 && (state.item_count < 0 || index < state.item_count);
     state.item_index = inside ? index : -1;
+    // A combo box whose items are known shows the chosen item, or nothing.
+    if (static_cast<int>(state.items.size()) == state.item_count) {
+        std::size_t at = static_cast<std::size_t>(state.item_index);
+        state.text = state.item_index >= 0 && at < state.items.size() ? state.items[at] : std::string();
+    }
+}
+
+void MemoryWindow::SetItems(std::string_view combo, const std::vector<std::string>& items) {
+    ControlState& state = Control(combo);
+    state.items = items;
+    state.item_count = static_cast<int>(items.size());
+    state.item_index = -1;
+    state.text.clear();
 }
 
 std::string MemoryWindow::Cell(std::string_view grid, int column, int row) const {

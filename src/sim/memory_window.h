@@ -25,11 +25,11 @@ public:
         Rgb colour{};
         int item_index = -1;
         int item_count = -1;  // -1: the list is not known, any index is taken
+        std::vector<std::string> items;
         std::vector<std::string> lines;
     };
     ControlState& Control(std::string_view name) { return controls_[std::string(name)]; }
     void SetItemCount(std::string_view combo, int count) { Control(combo).item_count = count; }
-    void SetChecked(std::string_view control, bool checked) { Control(control).checked = checked; }
 
     void BindTimer(std::string_view timer, std::function<void()> tick);
     void FireDueTimers();
@@ -47,8 +47,10 @@ public:
     void SetColour(std::string_view control, Rgb colour) override { Control(control).colour = colour; }
     Rgb Colour(std::string_view control) const override { return Find(control).colour; }
     bool IsChecked(std::string_view control) const override { return Find(control).checked; }
+    void SetChecked(std::string_view control, bool checked) override { Control(control).checked = checked; }
     int ItemIndex(std::string_view combo) const override { return Find(combo).item_index; }
     void SetItemIndex(std::string_view combo, int index) override;
+    void SetItems(std::string_view combo, const std::vector<std::string>& items) override;
     std::string Cell(std::string_view grid, int column, int row) const override;
     void SetCell(std::string_view grid, int column, int row, std::string_view text) override;
     void MemoAddLine(std::string_view memo, std::string_view line) override;

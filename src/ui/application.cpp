@@ -1,19 +1,19 @@
 #include "ui/application.h"
 
-#include <QAbstractButton>
-#include <QMessageBox>
 #include <QTimer>
 #include <fstream>
+#include <memory>
 #include <optional>
 
-#include "app/tool.h"
+#include "link/alsa_tone.h"
 #include "link/ftdi_driver.h"
 #include "link/tracing_driver.h"
 #include "sim/demo_world.h"
-#include "ui/main_window.h"
-#include "ui/qt_console.h"
-#include "ui/qt_pump.h"
-#include "ui/qt_window_seam.h"
+#include "ui/events.h"
+#include "ui/pictures.h"
+#include "ui/screenshots.h"
+#include "ui/session.h"
+#include "ui/sim_window.h"
 
 namespace ksm::ui {
 
@@ -23,9 +23,9 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        QMessageBox::critical(activeWindow(), QString(), QString::fromUtf8(error.what()));
+        ShowEscapedError(QString::fromUtf8(error.what()));
     } catch (...) {
-        QMessageBox::critical(activeWindow(), QString(), QStringLiteral("Unknown error"));
+        ShowEscapedError(QStringLiteral("Unknown error"));
     }
     return false;
 }
@@ -37,6 +37,8 @@ bool ParseOptions(const QStringList& arguments, Options& options, std::string& e
             options.simulate = true;
         } else if (argument == "--trace" && i + 1 < arguments.size()) {
             options.trace_file = arguments[++i].toStdString();
+        } else if (argument == "--screenshot" && i + 1 < arguments.size()) {
+            options.screenshot_folder = arguments[++i].toStdString();
         } else {
             error = "Unknown option: " + argument.toStdString() +
                     "\nUsage: ksm-tool [--simulate] [--trace FILE]";
@@ -45,22 +47,6 @@ bool ParseOptions(const QStringList& arguments, Options& options, std::string& e
     }
     return true;
 }
-
-namespace {
-// Binds every control and timer that has a handler in the tool.
-void BindEvents(QWidget* root, Tool& tool) {
-    for (auto* button : root->findChildren<QAbstractButton*>()) {
-        std::string name = button->objectName().toStdString();
-        if (!tool.HasHandler(name)) continue;
-        QObject::connect(button, &QAbstractButton::clicked, button, [&tool, name] { tool.Fire(name); });
-    }
-    for (auto* timer : root->findChildren<QTimer*>()) {
-        std::string name = timer->objectName().toStdString();
-        if (!tool.HasHandler(name)) continue;
-        QObject::connect(timer, &QTimer::timeout, timer, [&tool, name] { tool.Fire(name); });
-    }
-}
-}  // namespace
 
 int Run(Application& app, const Options& options) {
     SteadyClock clock;
@@ -78,22 +64,32 @@ int Run(Application& app, const Options& options) {
         trace_stream.open(options.trace_file);
         driver = &tracing.emplace(*driver, clock, trace_stream);
     }
+    AlsaTone tone(clock);
+    app.setWindowIcon(ToolIcon());
+    // The tool ends with its main window, whatever other windows are open.
+    app.setQuitOnLastWindowClosed(false);
 
-    MainWindow main_window(options.simulate);
-    auto* console_edit = main_window.findChild<QTextEdit*>("RichEdit1");
-    QtTextPane pane(console_edit);
-    Console console(pane);
-    QtWindowSeam window(&main_window, nullptr);
-    QtMessagePump pump;
-    SilentTone tone;
-    Tool tool(Seams{*driver, clock, pump, console, window, tone});
-    BindEvents(&main_window, tool);
-
-    console.ConsoleClear();
-    tool.Start();
-    main_window.show();
+    Session session(*driver, clock, tone, options.simulate);
+    QObject::connect(&session.main_window(), &MainWindow::closing, &app, &QCoreApplication::quit);
+    session.Start();
+    session.main_window().CentreOnScreen();
+    session.main_window().show();
+    std::unique_ptr<SimWindow> sim_window;
+    if (world) {
+        sim_window = std::make_unique<SimWindow>(*world);
+        sim_window->PlaceBeside(session.main_window());
+        sim_window->show();
+    }
+    if (!options.screenshot_folder.empty()) {
+        QTimer::singleShot(300, &app, [&] {
+            bool saved = SaveScreenshots(session, sim_window.get(),
+                                         QString::fromStdString(options.screenshot_folder));
+            session.main_window().close();
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    }
     int result = app.exec();
-    tool.FormClose();
+    session.Close();
     return result;
 }
 

@@ -1,7 +1,9 @@
 #include <QStringList>
 #include <cstdio>
+#include <exception>
 
 #include "ui/application.h"
+#include "ui/events.h"
 
 int main(int argc, char** argv) {
     // The command line is read before any window system is needed, so a wrong option is
@@ -15,6 +17,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     ksm::ui::Application app(argc, argv);
-    ksm::ui::Run(app, options);
-    return 0;
+    int result = 0;
+    try {
+        result = ksm::ui::Run(app, options);
+    } catch (const std::exception& failure) {
+        // An error that escapes the start is shown like any other; the tool then ends.
+        ksm::ui::ShowEscapedError(QString::fromUtf8(failure.what()));
+    }
+    // Only the pictures of --screenshot report their own outcome; the tool itself ends with 0.
+    return options.screenshot_folder.empty() ? 0 : result;
 }

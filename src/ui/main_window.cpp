@@ -1,51 +1,79 @@
 #include "ui/main_window.h"
 
-#include <QFrame>
-#include <QHeaderView>
+#include <QCloseEvent>
+#include <QLabel>
 #include <QPushButton>
-#include <QTableWidget>
-#include <QTextEdit>
+#include <QScreen>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTimer>
+
+#include "app/window_design.h"
+#include "app/window_model.h"
+#include "ui/fonts.h"
+#include "ui/pictures.h"
+#include "ui/qt_window_seam.h"
+#include "ui/widget_factory.h"
 
 namespace ksm::ui {
 namespace {
-template <typename T>
-T* Make(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* widget = new T(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setAccessibleDescription(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
+// A fixed-size window with system menu, minimise and close buttons, no maximise button.
+constexpr Qt::WindowFlags kFlags = Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
+                                   Qt::MSWindowsFixedSizeDialogHint;
 }  // namespace
 
-MainWindow::MainWindow(bool simulated, QWidget* parent) : QWidget(parent) {
-    setObjectName("Form1");
-    setFixedSize(689, 586);
-    setWindowTitle(QString::fromUtf8(" TORVIK KSM Tool v3.3 - firmware v00.41") +
-                   (simulated ? QString::fromUtf8("  [SYMULACJA]") : QString()));
+MainWindow::MainWindow(bool simulated, QWidget* parent) : QWidget(parent, kFlags) {
+    InstallFontSubstitutes();
+    setObjectName(QStringLiteral("Form1"));
+    setAccessibleDescription(objectName());
+    setWindowIcon(ToolIcon());
+    BuildControls(this, MainWindowDesign(), MainWindowGrids());
+    for (const TimerDesign& design : MainWindowTimers()) {
+        auto* timer = new QTimer(this);
+        timer->setObjectName(
+            QString::fromUtf8(design.name.data(), static_cast<qsizetype>(design.name.size())));
+    }
+    QtWindowSeam seam(this, nullptr);
+    ApplyMainWindowDesign(seam);
 
-    auto* console = Make<QTextEdit>(this, "RichEdit1", 1, 0, 688, 184);
-    console->setStyleSheet("QTextEdit { background: black; color: aqua; }");
-    console->setFontFamily("Courier New");
+    auto* picture = findChild<QLabel*>(QStringLiteral("Image1"));
+    picture->setPixmap(SiloPicture(picture->size()));
+    auto* update = findChild<QPushButton*>(QStringLiteral("btn1"));
+    update->setIcon(FirmwareGlyph());
+    update->setIconSize(QSize(28, 28));
+    auto* tabs = findChild<QTabWidget*>(QStringLiteral("pgcTabSheet"));
+    tabs->setCurrentWidget(findChild<QWidget*>(QStringLiteral("TabSheet1")));
+    if (simulated) AddSimulationBanner();
+}
 
-    auto* grid = Make<QTableWidget>(this, "StringGrid1", 1, 220, 680, 320);
-    grid->setRowCount(11);
-    grid->setColumnCount(3);
-    grid->horizontalHeader()->hide();
-    grid->verticalHeader()->hide();
+void MainWindow::AddSimulationBanner() {
+    // In the free part of the row of tabs, between the last tab and the pass-through switch.
+    auto* tabs = findChild<QTabWidget*>(QStringLiteral("pgcTabSheet"));
+    auto* switch_on = findChild<QWidget*>(QStringLiteral("ButtonA"));
+    int left = tabs->x() + tabs->tabBar()->sizeHint().width() + 5;
+    int right = switch_on->x() - 5;
+    auto* banner = new QLabel(tr("SYMULACJA"), this);
+    banner->setObjectName(QStringLiteral("SimulationBanner"));
+    banner->setAccessibleDescription(banner->objectName());
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setToolTip(
+        tr("Narzędzie pracuje na symulowanym interfejsie i module, nie na sprzęcie."));
+    banner->setStyleSheet(QStringLiteral(
+        "QLabel { background: #ffd400; color: #202020; font-weight: bold; font-size: 10px;"
+        " border: 1px solid #806a00; border-radius: 2px; }"));
+    banner->setGeometry(left, 198, right - left, 15);
+}
 
-    auto* find = Make<QPushButton>(this, "Button3", 3, 548, 672, 33);
-    find->setText(QString::fromUtf8("Znajdź Urządzenia"));
-    auto* off = Make<QPushButton>(this, "Button5", 500, 197, 167, 15);
-    off->setText(QString::fromUtf8("Wyłącz tryb USB <-> RS485"));
-    off->setEnabled(false);
-    auto* on = Make<QPushButton>(this, "ButtonA", 496, 197, 175, 17);
-    on->setText(QString::fromUtf8("Włącz ZRD/WLP USB <-> RS485"));
-    on->setEnabled(false);
-    auto* indicator = Make<QFrame>(this, "pnl6", 673, 198, 15, 14);
-    indicator->setFrameShape(QFrame::Panel);
-    indicator->setFrameShadow(QFrame::Sunken);
+void MainWindow::CentreOnScreen() {
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
 }
 
 }  // namespace ksm::ui

@@ -2,20 +2,31 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
 #include <QTimer>
 
 namespace ksm::ui {
 namespace {
-QString Q(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+QString Q(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 std::string S(const QString& text) { return text.toStdString(); }
+
+// The page control a tab page belongs to (the pages sit in its stack of pages).
+QTabWidget* TabsOf(QWidget* page) {
+    QWidget* stack = page ? page->parentWidget() : nullptr;
+    auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+    return tabs && tabs->indexOf(page) >= 0 ? tabs : nullptr;
+}
 }  // namespace
 
 void QtWindowSeam::SetEnabled(std::string_view control, bool enabled) {
@@ -28,22 +39,35 @@ bool QtWindowSeam::IsEnabled(std::string_view control) const {
 }
 
 void QtWindowSeam::SetVisible(std::string_view control, bool visible) {
-    if (auto* w = Find<QWidget>(control)) w->setVisible(visible);
+    auto* w = Find<QWidget>(control);
+    // A page of the page control is shown or hidden as a tab; only the open page is on screen.
+    if (QTabWidget* tabs = TabsOf(w)) return tabs->setTabVisible(tabs->indexOf(w), visible);
+    if (w) w->setVisible(visible);
 }
 
 bool QtWindowSeam::IsVisible(std::string_view control) const {
     // Whether the control itself is shown, not whether its window is on screen.
     auto* w = Find<QWidget>(control);
+    if (QTabWidget* tabs = TabsOf(w)) return tabs->isTabVisible(tabs->indexOf(w));
     return w && !w->isHidden();
 }
 
 void QtWindowSeam::SetText(std::string_view control, std::string_view text) {
     if (auto* b = Find<QAbstractButton>(control)) return b->setText(Q(text));
-    if (auto* l = Find<QLabel>(control)) return l->setText(Q(text));
+    if (auto* l = Find<QLabel>(control)) {
+        l->setText(Q(text));
+        // A label without a size of its own grows and shrinks with its caption.
+        if (l->property("autoSize").toBool()) l->adjustSize();
+        return;
+    }
     if (auto* e = Find<QLineEdit>(control)) return e->setText(Q(text));
     if (auto* m = Find<QPlainTextEdit>(control)) return m->setPlainText(Q(text));
     if (auto* t = Find<QTextEdit>(control)) return t->setPlainText(Q(text));
     if (auto* c = Find<QComboBox>(control)) return c->setEditText(Q(text));
+    if (auto* g = Find<QGroupBox>(control)) return g->setTitle(Q(text));
+    auto* w = Find<QWidget>(control);
+    if (QTabWidget* tabs = TabsOf(w)) return tabs->setTabText(tabs->indexOf(w), Q(text));
+    if (w && w->isWindow()) w->setWindowTitle(Q(text));
 }
 
 std::string QtWindowSeam::Text(std::string_view control) const {
@@ -53,6 +77,10 @@ std::string QtWindowSeam::Text(std::string_view control) const {
     if (auto* m = Find<QPlainTextEdit>(control)) return S(m->toPlainText());
     if (auto* t = Find<QTextEdit>(control)) return S(t->toPlainText());
     if (auto* c = Find<QComboBox>(control)) return S(c->currentText());
+    if (auto* g = Find<QGroupBox>(control)) return S(g->title());
+    auto* w = Find<QWidget>(control);
+    if (QTabWidget* tabs = TabsOf(w)) return S(tabs->tabText(tabs->indexOf(w)));
+    if (w && w->isWindow()) return S(w->windowTitle());
     return {};
 }
 
@@ -78,6 +106,10 @@ bool QtWindowSeam::IsChecked(std::string_view control) const {
     return b && b->isChecked();
 }
 
+void QtWindowSeam::SetChecked(std::string_view control, bool checked) {
+    if (auto* b = Find<QAbstractButton>(control)) b->setChecked(checked);
+}
+
 int QtWindowSeam::ItemIndex(std::string_view combo) const {
     auto* c = Find<QComboBox>(combo);
     return c ? c->currentIndex() : -1;
@@ -87,6 +119,19 @@ void QtWindowSeam::SetItemIndex(std::string_view combo, int index) {
     auto* c = Find<QComboBox>(combo);
     if (!c) return;
     c->setCurrentIndex(index >= 0 && index < c->count() ? index : -1);
+}
+
+void QtWindowSeam::SetItems(std::string_view combo, const std::vector<std::string>& items) {
+    auto* c = Find<QComboBox>(combo);
+    if (!c) return;
+    QStringList list;
+    list.reserve(static_cast<qsizetype>(items.size()));
+    for (const std::string& item : items) list << Q(item);
+    c->clear();
+    c->addItems(list);
+    // Adding to an empty list selects its first item; the list starts with nothing chosen.
+    c->setCurrentIndex(-1);
+    c->clearEditText();
 }
 
 std::string QtWindowSeam::Cell(std::string_view grid, int column, int row) const {
@@ -124,19 +169,21 @@ std::vector<std::string> QtWindowSeam::MemoLines(std::string_view memo) const {
 }
 
 void QtWindowSeam::SetTimerEnabled(std::string_view timer, bool enabled) {
-    auto* t = main_ ? main_->findChild<QTimer*>(Q(timer)) : nullptr;
+    auto* t = Find<QTimer>(timer);
     if (!t) return;
-    if (enabled) t->start();
-    else t->stop();
+    if (enabled)
+        t->start();
+    else
+        t->stop();
 }
 
 bool QtWindowSeam::IsTimerEnabled(std::string_view timer) const {
-    auto* t = main_ ? main_->findChild<QTimer*>(Q(timer)) : nullptr;
+    auto* t = Find<QTimer>(timer);
     return t && t->isActive();
 }
 
 void QtWindowSeam::SetTimerInterval(std::string_view timer, std::uint32_t ms) {
-    auto* t = main_ ? main_->findChild<QTimer*>(Q(timer)) : nullptr;
+    auto* t = Find<QTimer>(timer);
     if (!t) return;
     // A timer without interval does not tick.
     if (ms == 0) t->stop();
@@ -144,7 +191,7 @@ void QtWindowSeam::SetTimerInterval(std::string_view timer, std::uint32_t ms) {
 }
 
 std::uint32_t QtWindowSeam::TimerInterval(std::string_view timer) const {
-    auto* t = main_ ? main_->findChild<QTimer*>(Q(timer)) : nullptr;
+    auto* t = Find<QTimer>(timer);
     return t ? static_cast<std::uint32_t>(t->interval()) : 0;
 }
 

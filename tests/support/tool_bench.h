@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/tool.h"
+#include "app/window_model.h"
 #include "sim/tone_recorder.h"
 #include "sim/virtual_module.h"
 #include "support/link_bench.h"
@@ -12,6 +13,7 @@ namespace ksm::test {
 // (tests may attach another peer instead).
 struct ToolBench : SimWorld {
     sim::VirtualModule module;
+    bool windows_prepared = (PrepareWindows(window, console), true);  // as the Qt windows start
     sim::SimDevice& device = bus.AddDevice("TORVIK ZRD", "ZRD13A01");
     sim::ToneRecorder tone{clock};
     Tool tool{Seams{driver, clock, pump, console, window, tone}};
