@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <algorithm>
 
 #include "sim/demo_world.h"
@@ -30,7 +31,12 @@ SimWindow::SimWindow(sim::DemoWorld& world, QWidget* parent)
     layout->addStretch();
     AddInterfaceGroup();
     AddDriverFaultGroup();
-    setFixedWidth(320);
+    AddModuleGroup();
+    setFixedWidth(340);
+    // The module changes by itself (the tool switches its mode, resets it): keep its line true.
+    auto* refresh = new QTimer(this);
+    connect(refresh, &QTimer::timeout, this, &SimWindow::RefreshModule);
+    refresh->start(250);
 }
 
 QGroupBox* SimWindow::AddGroup(const QString& title) {
@@ -105,6 +111,81 @@ void SimWindow::AddDriverFaultGroup() {
     layout->addWidget(once, 1, 0);
     layout->addWidget(always, 1, 1);
     layout->addWidget(clear, 2, 0, 1, 2);
+}
+
+namespace {
+struct NamedFault {
+    const char* name;
+    const char* text;
+    const char* hint;
+    sim::ReplyFault (*make)();
+};
+// clang-format off
+const NamedFault kReplyFaults[] = {
+    {"NoReply", QT_TRANSLATE_NOOP("SimWindow", "brak odpowiedzi"), "",
+     [] { return sim::ReplyFault::NoReply(); }},
+    {"Corrupt", QT_TRANSLATE_NOOP("SimWindow", "uszkodzony bajt"), "",
+     [] { return sim::ReplyFault::CorruptByte(3, 0x40); }},
+    {"Refuse", QT_TRANSLATE_NOOP("SimWindow", "odrzucona ramka (status 15h)"),
+     QT_TRANSLATE_NOOP("SimWindow", "Tylko odpowiedzi na ramki serwisowe (tryb programowania)."),
+     [] { return sim::ReplyFault::Refuse(); }},
+    {"CutShort", QT_TRANSLATE_NOOP("SimWindow", "ucięta po 5 bajtach"), "",
+     [] { return sim::ReplyFault::CutShort(5); }},
+    {"Late", QT_TRANSLATE_NOOP("SimWindow", "spóźniona o 1,5 s"), "",
+     [] { return sim::ReplyFault::Late(1500); }},
+};
+// clang-format on
+}  // namespace
+
+void SimWindow::AddModuleGroup() {
+    QGroupBox* group = AddGroup(tr("Moduł KSM za interfejsem"));
+    group->setObjectName(QStringLiteral("SimModule"));
+    auto* layout = new QGridLayout(group);
+    module_state_ = new QLabel(group);
+    module_state_->setObjectName(QStringLiteral("SimModuleState"));
+    layout->addWidget(module_state_, 0, 0, 1, 2);
+    auto* reset = new QPushButton(tr("Wyłącz i włącz zasilanie"), group);
+    reset->setObjectName(QStringLiteral("SimModuleReset"));
+    connect(reset, &QPushButton::clicked, this, [this] {
+        world_.module().Reset(sim::VirtualModule::ResetCause::kPowerOn);
+        RefreshModule();
+    });
+    layout->addWidget(reset, 1, 0, 1, 2);
+
+    auto* fault = new QComboBox(group);
+    fault->setObjectName(QStringLiteral("SimReplyFault"));
+    for (int i = 0; i < static_cast<int>(std::size(kReplyFaults)); ++i) {
+        fault->addItem(tr(kReplyFaults[i].text), i);
+        fault->setItemData(i, tr(kReplyFaults[i].hint), Qt::ToolTipRole);
+    }
+    layout->addWidget(new QLabel(tr("Błąd odpowiedzi:"), group), 2, 0);
+    layout->addWidget(fault, 2, 1);
+    auto chosen = [fault] { return kReplyFaults[fault->currentData().toInt()].make(); };
+    auto* next = new QPushButton(tr("Następna odpowiedź"), group);
+    next->setObjectName(QStringLiteral("SimReplyFaultNext"));
+    connect(next, &QPushButton::clicked, this,
+            [this, chosen] { world_.module().faults().Next(chosen()); });
+    auto* always = new QPushButton(tr("Każda odpowiedź"), group);
+    always->setObjectName(QStringLiteral("SimReplyFaultAlways"));
+    connect(always, &QPushButton::clicked, this,
+            [this, chosen] { world_.module().faults().Always(chosen()); });
+    auto* clear = new QPushButton(tr("Odpowiedzi bez błędów"), group);
+    clear->setObjectName(QStringLiteral("SimReplyFaultClear"));
+    connect(clear, &QPushButton::clicked, this, [this] { world_.module().faults().Clear(); });
+    layout->addWidget(next, 3, 0);
+    layout->addWidget(always, 3, 1);
+    layout->addWidget(clear, 4, 0, 1, 2);
+    RefreshModule();
+}
+
+void SimWindow::RefreshModule() {
+    const sim::VirtualModule& module = world_.module();
+    QString mode =
+        module.mode() == sim::VirtualModule::Mode::kProgram ? tr("programowania") : tr("normalny");
+    module_state_->setText(tr("Adres %1, tryb %2, resetów: %3")
+                               .arg(module.state().address)
+                               .arg(mode)
+                               .arg(module.state().counters.total));
 }
 
 void SimWindow::PlaceBeside(QWidget& main) {

@@ -30,13 +30,16 @@ class SimWindow final : public QWidget {
   private:
     void AddInterfaceGroup();
     void AddDriverFaultGroup();
+    void AddModuleGroup();
     void RefreshInterface();
+    void RefreshModule();
 
     sim::DemoWorld& world_;
     QVBoxLayout* groups_;
     QLabel* interface_state_ = nullptr;
     QPushButton* plug_button_ = nullptr;
     QCheckBox* busy_box_ = nullptr;
+    QLabel* module_state_ = nullptr;
 };
 
 }  // namespace ksm::ui
