@@ -31,6 +31,7 @@ struct SessionTest : ::testing::Test {
     sim::SimBus bus{clock};
     sim::SimDriver driver{bus};
     SilentTone tone;
+    sim::ScriptedPeer module;  // outlives the session, which closes the interface at its end
     std::optional<Session> session;
 
     QtWindowSeam& Start(bool simulated = false) {
@@ -146,7 +147,6 @@ TEST_F(SessionTest, ApcWindowIsCreatedHiddenWithItsGrid) {
 }
 
 TEST_F(SessionTest, StartWithTerminalResetsTheModuleAndEnablesThePassThrough) {
-    sim::ScriptedPeer module;
     bus.AddDevice("TORVIK ZRD", "ZRD13A01").Attach(&module);
     QtWindowSeam& w = Start();
     EXPECT_EQ(module.DtrPulses(), 1);
