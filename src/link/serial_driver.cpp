@@ -12,6 +12,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "link/link.h"
+
 namespace ksm {
 namespace fs = std::filesystem;
 
@@ -41,18 +43,31 @@ bool FindUsbDevice(const fs::path& tty, fs::path& usb_device) {
 speed_t SpeedOf(std::uint32_t baud, bool& known) {
     known = true;
     switch (baud) {
-        case 1200: return B1200;
-        case 2400: return B2400;
-        case 4800: return B4800;
-        case 9600: return B9600;
-        case 19200: return B19200;
-        case 38400: return B38400;
-        case 57600: return B57600;
-        case 115200: return B115200;
-        case 230400: return B230400;
-        case 460800: return B460800;
-        case 921600: return B921600;
-        default: known = false; return B0;
+        case 1200:
+            return B1200;
+        case 2400:
+            return B2400;
+        case 4800:
+            return B4800;
+        case 9600:
+            return B9600;
+        case 19200:
+            return B19200;
+        case 38400:
+            return B38400;
+        case 57600:
+            return B57600;
+        case 115200:
+            return B115200;
+        case 230400:
+            return B230400;
+        case 460800:
+            return B460800;
+        case 921600:
+            return B921600;
+        default:
+            known = false;
+            return B0;
     }
 }
 
@@ -63,9 +78,26 @@ void CopyText(char (&field)[N], const std::string& text) {
     field[length] = '\0';
 }
 
+// The same device under another name (a symbolic link) is the same port.
+std::string CanonicalPath(const std::string& path) {
+    std::error_code error;
+    fs::path canonical = fs::canonical(path, error);
+    return error ? path : canonical.string();
+}
+
 }  // namespace
 
-std::vector<SerialPortInfo> ListUsbSerialPorts(const std::string& sysfs_root, const std::string& dev_root) {
+bool ParsePortArgument(std::string_view argument, SerialPortInfo& port) {
+    std::size_t equals = argument.find('=');
+    port.path = std::string(argument.substr(0, equals));
+    port.description = equals == std::string_view::npos ? std::string(kInterfaceDescription)
+                                                        : std::string(argument.substr(equals + 1));
+    port.serial.clear();
+    return !port.path.empty();
+}
+
+std::vector<SerialPortInfo> ListUsbSerialPorts(const std::string& sysfs_root,
+                                               const std::string& dev_root) {
     std::vector<SerialPortInfo> ports;
     std::error_code error;
     fs::path ttys = fs::path(sysfs_root) / "class" / "tty";
@@ -78,7 +110,8 @@ std::vector<SerialPortInfo> ListUsbSerialPorts(const std::string& sysfs_root, co
         port.serial = ReadAttribute(usb_device / "serial");
         ports.push_back(std::move(port));
     }
-    std::sort(ports.begin(), ports.end(), [](const auto& a, const auto& b) { return a.path < b.path; });
+    std::sort(ports.begin(), ports.end(),
+              [](const auto& a, const auto& b) { return a.path < b.path; });
     return ports;
 }
 
@@ -99,8 +132,11 @@ bool IsOpenByAnotherProcess(const std::string& path) {
     return false;
 }
 
-SerialDriver::SerialDriver(std::vector<SerialPortInfo> extra_ports, std::string sysfs_root, std::string dev_root)
-    : extra_ports_(std::move(extra_ports)), sysfs_root_(std::move(sysfs_root)), dev_root_(std::move(dev_root)) {}
+SerialDriver::SerialDriver(std::vector<SerialPortInfo> extra_ports, std::string sysfs_root,
+                           std::string dev_root)
+    : extra_ports_(std::move(extra_ports)),
+      sysfs_root_(std::move(sysfs_root)),
+      dev_root_(std::move(dev_root)) {}
 
 SerialDriver::~SerialDriver() {
     if (fd_ >= 0) ::close(fd_);
@@ -108,12 +144,19 @@ SerialDriver::~SerialDriver() {
 
 DriverStatus SerialDriver::CountDevices(std::uint32_t& count) {
     ports_ = ListUsbSerialPorts(sysfs_root_, dev_root_);
+    std::erase_if(ports_, [this](const SerialPortInfo& usb) {
+        return std::any_of(extra_ports_.begin(), extra_ports_.end(),
+                           [&](const SerialPortInfo& named) {
+                               return CanonicalPath(named.path) == CanonicalPath(usb.path);
+                           });
+    });
     ports_.insert(ports_.end(), extra_ports_.begin(), extra_ports_.end());
     count = static_cast<std::uint32_t>(ports_.size());
     return kDriverOk;
 }
 
-DriverStatus SerialDriver::ReadText(std::uint32_t index, bool serial, char (&text)[kDriverTextSize]) {
+DriverStatus SerialDriver::ReadText(std::uint32_t index, bool serial,
+                                    char (&text)[kDriverTextSize]) {
     if (index >= ports_.size()) return kDriverDeviceNotFound;
     const SerialPortInfo& port = ports_[index];
     // A port another program holds cannot be described, as with a busy USB device.
@@ -152,6 +195,11 @@ DriverStatus SerialDriver::Open(std::uint32_t index, DriverHandle& handle) {
     tio.c_cc[VTIME] = 0;
     ::tcsetattr(fd, TCSANOW, &tio);
     ::tcflush(fd, TCIOFLUSH);
+    // Best effort: a port without modem lines keeps working without them.
+    int raise = (dtr_set_ ? TIOCM_DTR : 0) | (rts_set_ ? TIOCM_RTS : 0);
+    int lower = (dtr_set_ ? 0 : TIOCM_DTR) | (rts_set_ ? 0 : TIOCM_RTS);
+    if (raise != 0) ::ioctl(fd, TIOCMBIS, &raise);
+    if (lower != 0) ::ioctl(fd, TIOCMBIC, &lower);
     fd_ = fd;
     handle = kTheHandle;
     return kDriverOk;
@@ -172,7 +220,8 @@ DriverStatus SerialDriver::SetBaudRate(DriverHandle handle, std::uint32_t baud) 
 DriverStatus SerialDriver::SetDataCharacteristics(DriverHandle handle, std::uint8_t word_length,
                                                   std::uint8_t stop_bits, std::uint8_t parity) {
     if (!IsOpen(handle)) return kDriverInvalidHandle;
-    if ((word_length != 7 && word_length != 8) || stop_bits > 2 || parity > 2) return kDriverInvalidParameter;
+    if ((word_length != 7 && word_length != 8) || stop_bits > 2 || parity > 2)
+        return kDriverInvalidParameter;
     termios tio{};
     if (::tcgetattr(fd_, &tio) != 0) return kDriverIoError;
     tio.c_cflag &= ~(CSIZE | CSTOPB | PARENB | PARODD);
@@ -182,7 +231,8 @@ DriverStatus SerialDriver::SetDataCharacteristics(DriverHandle handle, std::uint
     return ::tcsetattr(fd_, TCSANOW, &tio) == 0 ? kDriverOk : kDriverIoError;
 }
 
-DriverStatus SerialDriver::SetFlowControl(DriverHandle handle, std::uint16_t flow, std::uint8_t, std::uint8_t) {
+DriverStatus SerialDriver::SetFlowControl(DriverHandle handle, std::uint16_t flow, std::uint8_t,
+                                          std::uint8_t) {
     if (!IsOpen(handle)) return kDriverInvalidHandle;
     if (flow != 0) return kDriverInvalidParameter;  // the link runs without flow control
     termios tio{};
@@ -211,8 +261,8 @@ DriverStatus SerialDriver::Read(DriverHandle handle, std::uint8_t* buffer, std::
     return kDriverOk;
 }
 
-DriverStatus SerialDriver::Write(DriverHandle handle, const std::uint8_t* data, std::uint32_t length,
-                                 std::uint32_t& sent) {
+DriverStatus SerialDriver::Write(DriverHandle handle, const std::uint8_t* data,
+                                 std::uint32_t length, std::uint32_t& sent) {
     if (!IsOpen(handle)) return kDriverInvalidHandle;
     sent = 0;
     while (sent < length) {
@@ -231,13 +281,23 @@ DriverStatus SerialDriver::Write(DriverHandle handle, const std::uint8_t* data, 
 DriverStatus SerialDriver::ModemLine(DriverHandle handle, int line, bool set) {
     if (!IsOpen(handle)) return kDriverInvalidHandle;
     // A device without modem lines (a pseudo-terminal) refuses this.
-    return ::ioctl(fd_, set ? TIOCMBIS : TIOCMBIC, &line) == 0 ? kDriverOk : kDriverIoError;
+    if (::ioctl(fd_, set ? TIOCMBIS : TIOCMBIC, &line) != 0) return kDriverIoError;
+    (line == TIOCM_DTR ? dtr_set_ : rts_set_) = set;
+    return kDriverOk;
 }
 
-DriverStatus SerialDriver::SetRts(DriverHandle handle) { return ModemLine(handle, TIOCM_RTS, true); }
-DriverStatus SerialDriver::ClearRts(DriverHandle handle) { return ModemLine(handle, TIOCM_RTS, false); }
-DriverStatus SerialDriver::SetDtr(DriverHandle handle) { return ModemLine(handle, TIOCM_DTR, true); }
-DriverStatus SerialDriver::ClearDtr(DriverHandle handle) { return ModemLine(handle, TIOCM_DTR, false); }
+DriverStatus SerialDriver::SetRts(DriverHandle handle) {
+    return ModemLine(handle, TIOCM_RTS, true);
+}
+DriverStatus SerialDriver::ClearRts(DriverHandle handle) {
+    return ModemLine(handle, TIOCM_RTS, false);
+}
+DriverStatus SerialDriver::SetDtr(DriverHandle handle) {
+    return ModemLine(handle, TIOCM_DTR, true);
+}
+DriverStatus SerialDriver::ClearDtr(DriverHandle handle) {
+    return ModemLine(handle, TIOCM_DTR, false);
+}
 
 DriverStatus SerialDriver::Close(DriverHandle handle) {
     if (!IsOpen(handle)) return kDriverInvalidHandle;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "link/driver.h"
@@ -14,6 +15,11 @@ struct SerialPortInfo {
     std::string serial;       // the USB serial number; empty when the device has none
 };
 
+// A port named on the command line as PATH or PATH=DESCRIPTION (the path ends at the first
+// '='); without a description it is taken for the interface, "TORVIK ZRD". False for an
+// empty path.
+bool ParsePortArgument(std::string_view argument, SerialPortInfo& port);
+
 // The serial ports that belong to USB devices, with the product string and serial number of
 // their USB device, read from a sysfs tree (normally /sys) and named in a device folder
 // (normally /dev). Sorted by path.
@@ -26,10 +32,11 @@ bool IsOpenByAnotherProcess(const std::string& path);
 // The driver seam on the operating system's serial devices (termios), for converters bound to
 // the kernel's own driver, other serial adapters and virtual ports. One open at a time.
 class SerialDriver final : public Driver {
-public:
-    // `extra_ports` are listed after the USB ports (ports named on the command line).
-    explicit SerialDriver(std::vector<SerialPortInfo> extra_ports = {}, std::string sysfs_root = "/sys",
-                          std::string dev_root = "/dev");
+  public:
+    // `extra_ports` are listed after the USB ports (ports named on the command line); a USB
+    // port that is also named there is listed once, as named.
+    explicit SerialDriver(std::vector<SerialPortInfo> extra_ports = {},
+                          std::string sysfs_root = "/sys", std::string dev_root = "/dev");
     ~SerialDriver() override;
     SerialDriver(const SerialDriver&) = delete;
     SerialDriver& operator=(const SerialDriver&) = delete;
@@ -56,7 +63,7 @@ public:
 
     const std::vector<SerialPortInfo>& ports() const { return ports_; }
 
-private:
+  private:
     static constexpr DriverHandle kTheHandle = 1;
     bool IsOpen(DriverHandle handle) const { return fd_ >= 0 && handle == kTheHandle; }
     DriverStatus ModemLine(DriverHandle handle, int line, bool set);
@@ -67,6 +74,12 @@ private:
     std::string dev_root_;
     std::vector<SerialPortInfo> ports_;
     int fd_ = -1;
+    // The modem lines as the tool last set them. The kernel raises DTR and RTS whenever a
+    // serial device is opened; a USB interface driven directly keeps its lines across a
+    // close, so each open puts them back (DTR holds the module in reset, RTS switches a
+    // terminal's pass-through).
+    bool dtr_set_ = false;
+    bool rts_set_ = false;
 };
 
 }  // namespace ksm

@@ -1,11 +1,10 @@
 #include "link/serial_driver.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <filesystem>
@@ -63,6 +62,44 @@ TEST(SerialPorts, ListedWithTheProductAndSerialOfTheirUsbDevice) {
     EXPECT_EQ(ports[2].serial, "");
 }
 
+TEST(SerialPorts, APortNamedOnTheCommandLineIsListedOnceAfterTheUsbPorts) {
+    SysfsFixture sysfs;
+    SerialDriver driver({{"/dev/ttyUSB0", "TORVIK Terminal", ""}, {"/dev/pts/7", "TORVIK ZRD", ""}},
+                        sysfs.root.string(), "/dev");
+    std::uint32_t count = 0;
+    ASSERT_EQ(driver.CountDevices(count), kDriverOk);
+    ASSERT_EQ(count, 4u);
+    const auto& ports = driver.ports();
+    EXPECT_EQ(ports[0].path, "/dev/ttyACM0");
+    EXPECT_EQ(ports[1].path, "/dev/ttyUSB1");
+    EXPECT_EQ(ports[2].path, "/dev/ttyUSB0");
+    EXPECT_EQ(ports[2].description, "TORVIK Terminal");
+    EXPECT_EQ(ports[3].path, "/dev/pts/7");
+}
+
+TEST(SerialPorts, PortArguments) {
+    struct Case {
+        const char* argument;
+        bool ok;
+        const char* path;
+        const char* description;
+    } cases[] = {
+        {"/dev/ttyUSB3", true, "/dev/ttyUSB3", "TORVIK ZRD"},
+        {"/dev/pts/4=TORVIK Terminal", true, "/dev/pts/4", "TORVIK Terminal"},
+        {"/dev/ttyS0=", true, "/dev/ttyS0", ""},
+        {"/tmp/a=b=c", true, "/tmp/a", "b=c"},
+        {"=TORVIK ZRD", false, "", "TORVIK ZRD"},
+        {"", false, "", "TORVIK ZRD"},
+    };
+    for (const Case& c : cases) {
+        SerialPortInfo port{"old", "old", "old"};
+        EXPECT_EQ(ParsePortArgument(c.argument, port), c.ok) << c.argument;
+        EXPECT_EQ(port.path, c.path) << c.argument;
+        EXPECT_EQ(port.description, c.description) << c.argument;
+        EXPECT_EQ(port.serial, "") << c.argument;
+    }
+}
+
 TEST(SerialPorts, AMissingSysfsTreeListsNothing) {
     EXPECT_TRUE(ListUsbSerialPorts("/nonexistent-sysfs").empty());
 }
@@ -91,9 +128,10 @@ struct SerialDriverTest : ::testing::Test {
 
     void SetUp() override {
         if (!pty.ok()) GTEST_SKIP() << "no pseudo-terminal can be created here";
-        driver = std::make_unique<SerialDriver>(std::vector<SerialPortInfo>{{pty.slave, "TORVIK ZRD", "PTY1"}},
-                                                "/nonexistent-sysfs");
-        link = std::make_unique<Link>(*driver, world.clock, world.pump, world.console, world.window);
+        driver = std::make_unique<SerialDriver>(
+            std::vector<SerialPortInfo>{{pty.slave, "TORVIK ZRD", "PTY1"}}, "/nonexistent-sysfs");
+        link =
+            std::make_unique<Link>(*driver, world.clock, world.pump, world.console, world.window);
     }
 };
 
@@ -108,11 +146,14 @@ TEST_F(SerialDriverTest, BytesTravelBothWaysThroughThePort) {
     ssize_t n = 0;
     for (int i = 0; i < 200 && n < 4; ++i) {
         ssize_t r = read(pty.master, got + n, sizeof got - n);
-        if (r > 0) n += r;
-        else usleep(1000);
+        if (r > 0)
+            n += r;
+        else
+            usleep(1000);
     }
     ASSERT_EQ(n, 4);
-    EXPECT_EQ(std::vector<std::uint8_t>(got, got + 4), std::vector<std::uint8_t>(request, request + 4));
+    EXPECT_EQ(std::vector<std::uint8_t>(got, got + 4),
+              std::vector<std::uint8_t>(request, request + 4));
 
     const std::uint8_t reply[] = {0x06, 0x41, 0x00};
     ASSERT_EQ(write(pty.master, reply, 3), 3);
@@ -138,7 +179,8 @@ TEST_F(SerialDriverTest, APortOpenInAnotherProgramIsBusy) {
     posix_spawn_file_actions_addopen(&actions, 0, pty.slave.c_str(), O_RDONLY | O_NOCTTY, 0);
     const char* argv[] = {"sleep", "30", nullptr};
     pid_t other = 0;
-    ASSERT_EQ(posix_spawnp(&other, "sleep", &actions, nullptr, const_cast<char**>(argv), environ), 0);
+    ASSERT_EQ(posix_spawnp(&other, "sleep", &actions, nullptr, const_cast<char**>(argv), environ),
+              0);
     posix_spawn_file_actions_destroy(&actions);
     bool seen = false;
     for (int i = 0; i < 500 && !seen; ++i) {
