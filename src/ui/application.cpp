@@ -9,6 +9,7 @@
 #include "link/ftdi_driver.h"
 #include "link/tracing_driver.h"
 #include "sim/demo_world.h"
+#include "ui/automation.h"
 #include "ui/events.h"
 #include "ui/pictures.h"
 #include "ui/screenshots.h"
@@ -30,6 +31,11 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     return false;
 }
 
+namespace {
+constexpr const char* kUsage =
+    "Usage: ksm-tool [--simulate | --serial] [--port PATH[=DESCRIPTION]]... [--trace FILE]";
+}  // namespace
+
 bool ParseOptions(const QStringList& arguments, Options& options, std::string& error) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
@@ -37,13 +43,29 @@ bool ParseOptions(const QStringList& arguments, Options& options, std::string& e
             options.simulate = true;
         } else if (argument == "--trace" && i + 1 < arguments.size()) {
             options.trace_file = arguments[++i].toStdString();
+        } else if (argument == "--serial") {
+            options.serial = true;
+        } else if (argument == "--port" && i + 1 < arguments.size()) {
+            std::string port = arguments[++i].toStdString();
+            if (!ParsePortArgument(port, options.ports.emplace_back())) {
+                error = "No path in --port " + port + "\n" + kUsage;
+                return false;
+            }
+            options.serial = true;
         } else if (argument == "--screenshot" && i + 1 < arguments.size()) {
             options.screenshot_folder = arguments[++i].toStdString();
+        } else if (argument == "--click" && i + 1 < arguments.size()) {
+            options.clicks.push_back(arguments[++i].toStdString());
+        } else if (argument == "--dump") {
+            options.dump = true;
         } else {
-            error = "Unknown option: " + argument.toStdString() +
-                    "\nUsage: ksm-tool [--simulate] [--trace FILE]";
+            error = "Unknown option: " + argument.toStdString() + "\n" + kUsage;
             return false;
         }
+    }
+    if (options.simulate && options.serial) {
+        error = std::string("--simulate excludes --serial and --port\n") + kUsage;
+        return false;
     }
     return true;
 }
@@ -52,9 +74,12 @@ int Run(Application& app, const Options& options) {
     SteadyClock clock;
     std::optional<sim::DemoWorld> world;
     std::optional<FtdiDriver> ftdi;
+    std::optional<SerialDriver> serial;
     Driver* driver = nullptr;
     if (options.simulate) {
         driver = &world.emplace(clock).driver();
+    } else if (options.serial) {
+        driver = &serial.emplace(options.ports);
     } else {
         driver = &ftdi.emplace();
     }
@@ -86,6 +111,15 @@ int Run(Application& app, const Options& options) {
                                          QString::fromStdString(options.screenshot_folder));
             session.main_window().close();
             QCoreApplication::exit(saved ? 0 : 1);
+        });
+    }
+    if (!options.clicks.empty() || options.dump) {
+        QTimer::singleShot(0, &app, [&] {
+            bool clicked = ClickControls(session, options.clicks);
+            if (!options.dump) return;
+            DumpWindow(session, stdout);
+            session.main_window().close();
+            QCoreApplication::exit(clicked ? 0 : 1);
         });
     }
     int result = app.exec();

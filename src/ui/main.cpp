@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
         // An error that escapes the start is shown like any other; the tool then ends.
         ksm::ui::ShowEscapedError(QString::fromUtf8(failure.what()));
     }
-    // Only the pictures of --screenshot report their own outcome; the tool itself ends with 0.
-    return options.screenshot_folder.empty() ? 0 : result;
+    // Only the pictures of --screenshot and the --dump of a scripted run report their own
+    // outcome; the tool itself ends with 0.
+    return options.screenshot_folder.empty() && !options.dump ? 0 : result;
 }

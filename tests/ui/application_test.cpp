@@ -25,12 +25,42 @@ TEST(Options, CommandLine) {
     EXPECT_FALSE(plain.simulate);
 
     for (QStringList bad :
-         {QStringList{"ksm-tool", "--bogus"}, QStringList{"ksm-tool", "--trace"}}) {
+         {QStringList{"ksm-tool", "--bogus"}, QStringList{"ksm-tool", "--trace"},
+          QStringList{"ksm-tool", "--port"}, QStringList{"ksm-tool", "--port", "=TORVIK ZRD"},
+          QStringList{"ksm-tool", "--simulate", "--serial"},
+          QStringList{"ksm-tool", "--port", "/dev/pts/3", "--simulate"}}) {
         Options rejected;
         error.clear();
         EXPECT_FALSE(ParseOptions(bad, rejected, error));
         EXPECT_NE(error.find("Usage: ksm-tool"), std::string::npos);
     }
+}
+
+TEST(Options, SerialPortBackend) {
+    std::string error;
+    Options serial;
+    EXPECT_TRUE(ParseOptions({"ksm-tool", "--serial"}, serial, error));
+    EXPECT_TRUE(serial.serial);
+    EXPECT_TRUE(serial.ports.empty());
+
+    // A named port alone chooses the serial-port backend.
+    Options ports;
+    EXPECT_TRUE(ParseOptions(
+        {"ksm-tool", "--port", "/dev/pts/3", "--port", "/dev/ttyS1=TORVIK Terminal"}, ports, error));
+    EXPECT_TRUE(ports.serial);
+    EXPECT_FALSE(ports.simulate);
+    ASSERT_EQ(ports.ports.size(), 2u);
+    EXPECT_EQ(ports.ports[0].path, "/dev/pts/3");
+    EXPECT_EQ(ports.ports[0].description, "TORVIK ZRD");
+    EXPECT_EQ(ports.ports[1].path, "/dev/ttyS1");
+    EXPECT_EQ(ports.ports[1].description, "TORVIK Terminal");
+
+    Options scripted;
+    EXPECT_TRUE(ParseOptions({"ksm-tool", "--click", "Button3", "--click", "btn7", "--dump"},
+                             scripted, error));
+    EXPECT_EQ(scripted.clicks, (std::vector<std::string>{"Button3", "btn7"}));
+    EXPECT_TRUE(scripted.dump);
+    EXPECT_FALSE(scripted.serial);
 }
 
 }  // namespace
