@@ -6,10 +6,21 @@ namespace ksm {
 
 Tool::Tool(const Seams& seams)
     : seams_(seams), link_(seams.driver, seams.clock, seams.pump, seams.console, seams.window) {
-    constexpr bool kUsesLink = true;
+    constexpr bool kUsesLink = true, kNoLink = false;
     Bind("Button3", kUsesLink, [this] { link_.Button3Click(); });
     Bind("ButtonA", kUsesLink, [this] { link_.ButtonAClick(); });
     Bind("Button5", kUsesLink, [this] { link_.Button5Click(); });
+    Bind("btn3", kUsesLink, [this] { measurements_.btn3Click(); });
+    Bind("btn7", kUsesLink, [this] { measurements_.btn3Click(); });
+    Bind("Button8", kUsesLink, [this] { measurements_.Button8Click(); });
+    Bind("BitBtn3", kUsesLink, [this] { measurements_.BitBtn3Click(); });
+    Bind("BitBtn1", kUsesLink, [this] { measurements_.BitBtn1Click(); });
+    Bind("BitBtn2", kUsesLink, [this] { measurements_.BitBtn2Click(); });
+    Bind("btn2", kNoLink, [this] { measurements_.btn2Click(); });
+    Bind("btn8", kNoLink, [this] { measurements_.btn8Click(); });
+    Bind("Button21", kNoLink, [this] { measurements_.Button21Click(); });
+    Bind("btn9", kUsesLink, [this] { measurements_.btn9Click(); });
+    Bind("Button12", kNoLink, [this] { measurements_.Button12Click(); });
 }
 
 void Tool::Bind(std::string_view name, bool uses_link, std::function<void()> run) {

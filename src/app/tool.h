@@ -6,6 +6,7 @@
 
 #include "link/link.h"
 #include "link/tone.h"
+#include "measure/measurements.h"
 
 namespace ksm {
 
@@ -41,6 +42,7 @@ public:
     bool HasHandler(std::string_view name) const;
 
     Link& link() { return link_; }
+    Measurements& measurements() { return measurements_; }
     const Seams& seams() const { return seams_; }
 
 private:
@@ -54,6 +56,7 @@ private:
 
     Seams seams_;
     Link link_;
+    Measurements measurements_{link_};
     std::vector<Handler> handlers_;
 };
 

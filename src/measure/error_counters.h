@@ -22,7 +22,7 @@ inline constexpr std::size_t kErrorCounterCount = 6;
 
 // Six 16-bit counters that wrap at 65535; zeroed only by the logger reset.
 class ErrorCounters {
-public:
+  public:
     std::uint16_t Count(ErrorCounter counter) const { return counts_[Index(counter)]; }
     // One more, and the label rewritten.
     void Increment(ErrorCounter counter, Window& window);
@@ -32,7 +32,7 @@ public:
     // All to zero, every label back to "...".
     void Reset(Window& window);
 
-private:
+  private:
     static std::size_t Index(ErrorCounter counter) { return static_cast<std::size_t>(counter); }
     std::array<std::uint16_t, kErrorCounterCount> counts_{};
 };

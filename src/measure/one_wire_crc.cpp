@@ -12,7 +12,8 @@ constexpr std::array<std::uint8_t, 256> kCrc8Table = [] {
     for (int index = 0; index < 256; ++index) {
         std::uint8_t crc = static_cast<std::uint8_t>(index);
         for (int bit = 0; bit < 8; ++bit)
-            crc = static_cast<std::uint8_t>((crc & 1) ? (crc >> 1) ^ kReflectedPolynomial : crc >> 1);
+            crc =
+                static_cast<std::uint8_t>((crc & 1) ? (crc >> 1) ^ kReflectedPolynomial : crc >> 1);
         table[index] = crc;
     }
     return table;

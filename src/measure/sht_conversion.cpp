@@ -10,8 +10,8 @@ ShtValues ConvertSht(std::uint16_t sot, std::uint16_t sorh) {
     values.temperature = static_cast<float>(d2 * sot + d1);
     const double humidity = sorh;
     values.rh_linear = static_cast<float>(c2 * humidity + c1 + c3 * (humidity * humidity));
-    values.rh_compensated = static_cast<float>((t1 + t2 * humidity) * (values.temperature - 25.0) +
-                                               values.rh_linear);
+    values.rh_compensated =
+        static_cast<float>((t1 + t2 * humidity) * (values.temperature - 25.0) + values.rh_linear);
     return values;
 }
 

@@ -31,6 +31,12 @@ void VirtualModule::Reset(ResetCause cause) {
         case ResetCause::kPowerOn:
             ++c.power_on;
             break;
+        case ResetCause::kBrownOut:
+            ++c.brown_out;
+            break;
+        case ResetCause::kJtag:
+            ++c.jtag;
+            break;
     }
 }
 

@@ -19,7 +19,7 @@ namespace ksm::sim {
 class VirtualModule final : public Peer {
   public:
     enum class Mode { kNormal, kProgram };
-    enum class ResetCause { kExternal, kWatchdog, kPowerOn };
+    enum class ResetCause { kExternal, kWatchdog, kPowerOn, kBrownOut, kJtag };
 
     VirtualModule();
 

@@ -20,9 +20,9 @@ TEST(RawToCelsiusTest, ConvertsDs18b20WordsExactly) {
         float celsius;
     };
     const Case cases[] = {
-        {0x01, 0x90, 25.0f},   {0x07, 0xD0, 125.0f},  {0x00, 0x00, 0.0f},
+        {0x01, 0x90, 25.0f},   {0x07, 0xD0, 125.0f},   {0x00, 0x00, 0.0f},
         {0xFF, 0xF8, -0.5f},   {0xFF, 0xFF, -0.0625f}, {0xFC, 0x90, -55.0f},
-        {0xF0, 0x00, -256.0f}, {0x80, 0x00, 2048.0f}, {0xEF, 0xFF, 3839.9375f},
+        {0xF0, 0x00, -256.0f}, {0x80, 0x00, 2048.0f},  {0xEF, 0xFF, 3839.9375f},
         {0xF0, 0x60, -250.0f}, {0xF0, 0x50, -251.0f},
     };
     for (const Case& c : cases) {
@@ -53,7 +53,7 @@ TEST(FormatDecimalTest, RoundsHalvesAwayFromZeroOnTheExactValue) {
         {25.0, 0, "25", "25"},
         {0.5, 0, "1", "1"},
         {-2.5, 0, "-3", "-3"},
-        {2.675, 2, "2.67", "2,67"},     // 2.67499999999999982236431605997495353221893310546875
+        {2.675, 2, "2.67", "2,67"},       // 2.67499999999999982236431605997495353221893310546875
         {99.995, 2, "100.00", "100,00"},  // 99.99500000000000454747350886464118957519531250
         {double{0.125f}, 2, "0.13", "0,13"},
         {double{24.224112f}, 2, "24.22", "24,22"},
@@ -132,11 +132,21 @@ TEST(CharCodeTest, ParsesIntegersAsTheWindowFieldsTakeThem) {
         std::optional<std::int32_t> value;
     };
     const Case cases[] = {
-        {"48", 48},          {"321", 321},     {"  65", 65},       {"-191", -191},
-        {"+7", 7},           {"$41", 0x41},    {"0x7FFFFFFF", 0x7FFFFFFF},
-        {"-2147483648", INT32_MIN},            {"2147483648", std::nullopt},
-        {"Edit8", std::nullopt},               {"", std::nullopt}, {"12 ", std::nullopt},
-        {"1.5", std::nullopt}, {"-", std::nullopt}, {"$", std::nullopt},
+        {"48", 48},
+        {"321", 321},
+        {"  65", 65},
+        {"-191", -191},
+        {"+7", 7},
+        {"$41", 0x41},
+        {"0x7FFFFFFF", 0x7FFFFFFF},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", std::nullopt},
+        {"Edit8", std::nullopt},
+        {"", std::nullopt},
+        {"12 ", std::nullopt},
+        {"1.5", std::nullopt},
+        {"-", std::nullopt},
+        {"$", std::nullopt},
         {"99999999999999999999", std::nullopt},
     };
     for (const Case& c : cases) {
