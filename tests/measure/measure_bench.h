@@ -8,16 +8,12 @@
 
 namespace ksm::test {
 
-// The tool with a virtual module at address 1 behind the interface, the module address
-// combo on address 1 as at start.
+// The tool with a virtual module at address 1 behind the interface; the window as at
+// start, the module address combo on address 1.
 struct MeasureBench : ToolBench {
     sim::ModuleState& state = module.state();
     Measurements& measurements = tool.measurements();
 
-    MeasureBench() {
-        window.SetItemCount("ComboBox2", 248);
-        window.SetItemIndex("ComboBox2", 1);
-    }
     std::string Text(std::string_view control) const { return window.Text(control); }
     std::uint16_t Count(ErrorCounter counter) const {
         return measurements.counters().Count(counter);
