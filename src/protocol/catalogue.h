@@ -55,4 +55,13 @@ inline constexpr ServiceCommand kWriteWorkType{0x70, 0x04};
 inline constexpr ServiceCommand kResetModule{0x20, 0x01};
 inline constexpr std::uint32_t kResetReplyLength = 0;
 
+// Developer service commands, their replies shown without interpretation: the module's
+// EEPROM whole, its first 64 bytes and the block after them; the sensor serial numbers
+// (also the first step of leaving the APC procedure); the second poll of the APC procedure.
+inline constexpr ServiceCommand kReadEeprom{0x30, 0x01};
+inline constexpr ServiceCommand kReadEepromLow{0x30, 0x02};
+inline constexpr ServiceCommand kReadEepromHigh{0x30, 0x03};
+inline constexpr ServiceCommand kFetchSerials{0xA0, 0x00};
+inline constexpr ServiceCommand kApcPollSecond{0x90, 0x11};
+
 }  // namespace ksm::catalogue

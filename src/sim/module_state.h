@@ -58,6 +58,30 @@ struct ModuleState {
     std::array<std::uint16_t, catalogue::kSupplyRegisterCount> supply{900, 1000, 512, 384,
                                                                       0,   0,    100};
     ResetCounters counters;
+
+    // 1-Wire addresses of the sensors at levels 1 to 16: family code 0x28 (DS18B20), six
+    // serial bytes, the Dallas CRC-8 of the seven.
+    using SensorSerial = std::array<std::uint8_t, 8>;
+    std::array<SensorSerial, catalogue::kLevelCount> serials = [] {
+        std::array<SensorSerial, catalogue::kLevelCount> table{};
+        for (std::size_t q = 0; q < table.size(); ++q) {
+            SensorSerial& rom = table[q];
+            rom[0] = 0x28;
+            for (std::size_t i = 1; i < 7; ++i)
+                rom[i] = static_cast<std::uint8_t>(0x40 + 0x11 * i + 0x1D * q);
+            std::uint8_t crc = 0;
+            for (std::size_t i = 0; i < 7; ++i) {
+                std::uint8_t byte = rom[i];
+                for (int bit = 0; bit < 8; ++bit, byte >>= 1) {
+                    bool mix = (crc ^ byte) & 1;
+                    crc >>= 1;
+                    if (mix) crc ^= 0x8C;
+                }
+            }
+            rom[7] = crc;
+        }
+        return table;
+    }();
 };
 
 }  // namespace ksm::sim

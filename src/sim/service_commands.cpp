@@ -6,8 +6,11 @@ namespace ksm::sim {
 namespace {
 
 constexpr std::size_t kParameter = 3;
-// Writing the whole configuration into the EEPROM takes the module a while.
-constexpr std::uint32_t kSaveProcessingMs = 250;
+// Saving writes the configuration and the serial table into the EEPROM, a few milliseconds
+// for each byte.
+constexpr std::uint32_t kEepromByteWriteUs = 3400;
+constexpr std::uint32_t kSavedBytes = 8 + catalogue::kLevelCount * 8 + 1;
+constexpr std::uint32_t kSaveProcessingMs = kSavedBytes * kEepromByteWriteUs / 1000;
 
 // A write of one configuration byte from the frame's parameter.
 ServiceHandler WriteField(std::uint8_t ModuleState::*field) {

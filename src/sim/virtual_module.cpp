@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "sim/modbus_slave.h"
+#include "sim/module_memory.h"
 
 namespace ksm::sim {
 namespace {
@@ -14,7 +15,10 @@ Micros WireTimeUs(std::size_t bytes, std::uint32_t baud) {
 
 }  // namespace
 
-VirtualModule::VirtualModule() { InstallConfigurationCommands(commands_); }
+VirtualModule::VirtualModule() {
+    InstallConfigurationCommands(commands_);
+    InstallMemoryCommands(commands_);
+}
 
 void VirtualModule::Reset(ResetCause cause) {
     mode_ = Mode::kNormal;
