@@ -21,6 +21,8 @@ Tool::Tool(const Seams& seams)
     Bind("Button21", kNoLink, [this] { measurements_.Button21Click(); });
     Bind("btn9", kUsesLink, [this] { measurements_.btn9Click(); });
     Bind("Button12", kNoLink, [this] { measurements_.Button12Click(); });
+    for (const ConfigHandler& handler : ConfigHandlers())
+        Bind(handler.control, kUsesLink, [this, run = handler.run] { (config_.*run)(); });
 }
 
 void Tool::Bind(std::string_view name, bool uses_link, std::function<void()> run) {

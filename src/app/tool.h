@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "config/config_operations.h"
 #include "link/link.h"
 #include "link/tone.h"
 #include "measure/measurements.h"
@@ -57,6 +58,7 @@ private:
     Seams seams_;
     Link link_;
     Measurements measurements_{link_};
+    ConfigOperations config_{link_, seams_.tone};
     std::vector<Handler> handlers_;
 };
 

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "link/link.h"
+#include "link/tone.h"
+
+namespace ksm {
+
+struct ConfigCommand;
+struct ServiceDump;
+
+// The operations of the tab "Konfiguracja Modułu" and of the developer service buttons:
+// entering and leaving program mode, saving, the configuration writes, the version read, the
+// module reset and the memory dumps. Each handler runs to its end on the window's thread.
+class ConfigOperations {
+  public:
+    ConfigOperations(Link& link, Tone& tone) : link_(link), tone_(tone) {}
+
+    // Program mode.
+    void Button38Click();
+    void Button39Click();
+    void btn15Click();
+
+    // Configuration commands.
+    void btn12Click();
+    void btn11Click();
+    void Button41Click();
+    void Button13Click();
+    void Button17Click();
+    void Button0Click();
+
+    // Service commands.
+    void btn10Click();
+    void Button7Click();
+    void Button14Click();
+    void btn14Click();
+    void Button4Click();
+    void Button9Click();
+
+  private:
+    void RunConfigCommand(const ConfigCommand& command);
+    void RunServiceDump(const ServiceDump& dump);
+    void Signal(std::uint32_t first_hz, std::uint32_t second_hz);
+    // The window's side of the module leaving program mode: no APC display, no way out of it.
+    void CloseApc();
+
+    Link& link_;
+    Tone& tone_;
+};
+
+// A control with the operation its click runs; every one of them uses the link.
+struct ConfigHandler {
+    std::string_view control;
+    void (ConfigOperations::*run)();
+};
+std::span<const ConfigHandler> ConfigHandlers();
+
+}  // namespace ksm
