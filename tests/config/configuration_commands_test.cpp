@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "app/window_model.h"
 #include "config/config_bench.h"
 #include "protocol/modbus.h"
 #include "sim/demo_world.h"
@@ -198,9 +199,6 @@ TEST_F(ConfigurationCommandsTest, ResetEndsInNormalModeAcknowledgedOrNot) {
 // module answers at its new address only, and shows the saved values on the next entry.
 void ChangeAddressAndIntervalThenSave(test::SimWorld& world, Tool& tool, VirtualModule& module) {
     sim::MemoryWindow& window = world.window;
-    window.SetItemCount("ComboBox1", 248);
-    window.SetItemCount("ComboBox3", 255);
-    StartControls(window);
     tool.Start();
 
     ASSERT_TRUE(tool.Fire("Button38"));
@@ -235,6 +233,7 @@ TEST_F(ConfigurationCommandsTest, ANewAddressAndIntervalSavedAreWhereTheModuleAn
 
 TEST(ConfigurationDemo, TheSimulatedInterfaceOfTheDemoTakesANewAddress) {
     test::SimWorld world;
+    PrepareWindows(world.window, world.console);
     sim::DemoWorld demo(world.clock);
     sim::ToneRecorder tone(world.clock);
     Tool tool(Seams{demo.driver(), world.clock, world.pump, world.console, world.window, tone});
