@@ -5,7 +5,6 @@
 
 #include "app/window_model.h"
 #include "config/config_bench.h"
-#include "protocol/modbus.h"
 #include "sim/demo_world.h"
 
 namespace ksm {
@@ -210,13 +209,16 @@ void ChangeAddressAndIntervalThenSave(test::SimWorld& world, Tool& tool, Virtual
     EXPECT_EQ(world.pane.Text(), "Dane Zapisane OK...");
     EXPECT_EQ(module.mode(), VirtualModule::Mode::kNormal);
 
-    Link& link = tool.link();
-    ASSERT_EQ(link.ConnectInterface(), status::kOk);
-    const std::uint8_t at_new[] = {23, 0x03, 0x00, 0x00, 0x00, 0x10};
-    const std::uint8_t at_old[] = {1, 0x03, 0x00, 0x00, 0x00, 0x10};
-    EXPECT_EQ(ModbusTransaction(link, at_new, 6, 1200, 37), 0);
-    EXPECT_EQ(link.RxBuffer[0], 23);
-    EXPECT_EQ(ModbusTransaction(link, at_old, 6, 1200, 37), status::kNoData);
+    // The measurement tab still at the old address hears nothing; at the new one it reads.
+    ASSERT_EQ(window.ItemIndex("ComboBox2"), 1);
+    ASSERT_TRUE(tool.Fire("btn7"));
+    EXPECT_NE(world.pane.Text().find("RecieveError: 11"), std::string::npos);
+    EXPECT_EQ(window.Cell("StringGrid3", 1, 1), "");
+    window.SetItemIndex("ComboBox2", 23);
+    ASSERT_TRUE(tool.Fire("btn7"));
+    EXPECT_EQ(world.pane.Lines().at(0), "17 03 00 00 00 10 46 F0 ");
+    EXPECT_EQ(world.pane.Text().find("Error"), std::string::npos);
+    EXPECT_EQ(window.Cell("StringGrid3", 1, 1), "     14.00");
 
     ASSERT_TRUE(tool.Fire("Button38"));
     std::vector<std::string> lines = world.pane.Lines();
