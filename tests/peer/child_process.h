@@ -103,6 +103,10 @@ class ChildProcess {
         }
     }
 
+    void Signal(int signal) {
+        if (pid_ > 0) kill(pid_, signal);
+    }
+
     // Asks the program to end (SIGTERM), kills it when it has not ended in time.
     std::optional<int> Stop(std::chrono::milliseconds timeout) {
         if (pid_ <= 0) return std::nullopt;

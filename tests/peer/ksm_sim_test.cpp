@@ -51,6 +51,16 @@ TEST(KsmSimPeer, TheLinkReadsTheLevelsWithTheirWireTime) {
     EXPECT_EQ(sim.Stop(milliseconds(2000)), 0);
 }
 
+TEST(KsmSimPeer, EndsCleanlyOnAnInterrupt) {
+    if (!PseudoTerminalsAvailable()) {
+        GTEST_SKIP() << "no pseudo-terminal can be created here";
+    }
+    ChildProcess sim;
+    ASSERT_TRUE(StartKsmSim(sim));
+    sim.Signal(SIGINT);
+    EXPECT_EQ(sim.Wait(milliseconds(2000)), 0);
+}
+
 TEST(KsmSimPeer, AWrongOptionShowsTheUsage) {
     ChildProcess sim;
     ASSERT_TRUE(sim.Start({KSM_SIM_PROGRAM, "--levels", "1,x"}, true));
