@@ -69,6 +69,22 @@ TEST_F(ToolOnSerialPort, ListsThePortWithItsDescriptionAndConnects) {
     EXPECT_TRUE(run.Has("StringGrid1 2 1: free ")) << Describe(run);
 }
 
+TEST_F(ToolOnSerialPort, ReadsTheTemperaturesThroughThePort) {
+    // "Wykonaj Odczyt Temperatur" on the measurements tab, module address 1.
+    ToolRun run = RunTool({"--serial", "--port", port, "--click", "btn7", "--dump"});
+    EXPECT_EQ(run.code, 0) << Describe(run);
+    EXPECT_TRUE(run.Has("console: 01 03 00 00 00 10 44 06 ")) << Describe(run);
+    EXPECT_TRUE(
+        run.Has("console: 01 03 20 01 90 FF 5E F0 60 00 F8 01 00 01 08 01 10 01 18 01 20 "
+                "01 28 01 30 01 38 01 40 01 48 01 50 01 58 17 A4 "))
+        << Describe(run);
+    EXPECT_TRUE(run.Has("StringGrid3 1 1:      25.00")) << Describe(run);
+    EXPECT_TRUE(run.Has("StringGrid3 1 2:      -10.13")) << Describe(run);
+    EXPECT_TRUE(run.Has("StringGrid3 1 3:      -250.00")) << Describe(run);
+    EXPECT_TRUE(run.Has("StringGrid3 1 16:      21.50")) << Describe(run);
+    EXPECT_TRUE(run.Has("StringGrid2 4 1: 25.00")) << Describe(run);
+}
+
 TEST_F(ToolOnSerialPort, APortWithAnotherDescriptionIsNotTheInterface) {
     ToolRun run =
         RunTool({"--serial", "--port", port + "=USB Serial", "--click", "Button3", "--dump"});
