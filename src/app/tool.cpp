@@ -23,6 +23,12 @@ Tool::Tool(const Seams& seams)
     Bind("Button12", kNoLink, [this] { measurements_.Button12Click(); });
     for (const ConfigHandler& handler : ConfigHandlers())
         Bind(handler.control, kUsesLink, [this, run = handler.run] { (config_.*run)(); });
+    // A tick never nests in another operation: while the link is held it is skipped.
+    Bind("Timer1", kUsesLink, [this] { cyclic_.Timer1Timer(); });
+    Bind("btn5", kNoLink, [this] { cyclic_.btn5Click(); });
+    Bind("btn6", kNoLink, [this] { cyclic_.btn6Click(); });
+    Bind("btn4", kNoLink, [this] { cyclic_.btn4Click(); });
+    Bind("Button6", kNoLink, [this] { cyclic_.Button6Click(); });
 }
 
 void Tool::Bind(std::string_view name, bool uses_link, std::function<void()> run) {

@@ -7,6 +7,7 @@
 #include "config/config_operations.h"
 #include "link/link.h"
 #include "link/tone.h"
+#include "measure/cyclic.h"
 #include "measure/measurements.h"
 
 namespace ksm {
@@ -44,6 +45,7 @@ public:
 
     Link& link() { return link_; }
     Measurements& measurements() { return measurements_; }
+    CyclicMeasurement& cyclic() { return cyclic_; }
     const Seams& seams() const { return seams_; }
 
 private:
@@ -59,6 +61,7 @@ private:
     Link link_;
     Measurements measurements_{link_};
     ConfigOperations config_{link_, seams_.tone};
+    CyclicMeasurement cyclic_{link_, measurements_};
     std::vector<Handler> handlers_;
 };
 

@@ -13,6 +13,17 @@ Micros WireTimeUs(std::size_t bytes, std::uint32_t baud) {
     return static_cast<Micros>(std::ceil(bytes * ByteTimeUs(baud)));
 }
 
+// A module left running for days remembers only its latest requests: once twice this many
+// are held, the older half is forgotten.
+constexpr std::size_t kRequestMemory = 10000;
+
+template <typename Request>
+void Remember(std::vector<Request>& record, Request request) {
+    if (record.size() >= 2 * kRequestMemory)
+        record.erase(record.begin(), record.begin() + kRequestMemory);
+    record.push_back(std::move(request));
+}
+
 }  // namespace
 
 VirtualModule::VirtualModule() {
@@ -73,7 +84,7 @@ void VirtualModule::EndFrame(Micros end) {
 }
 
 void VirtualModule::AnswerModbus(Micros end, std::span<const std::uint8_t> frame) {
-    modbus_requests_.emplace_back(frame.begin(), frame.end());
+    Remember(modbus_requests_, std::vector<std::uint8_t>(frame.begin(), frame.end()));
     std::vector<std::uint8_t> reply;
     if (IsProgramModeRequest(frame)) {
         reply = ProgramModeReply(state_);
@@ -90,7 +101,7 @@ void VirtualModule::AnswerService(Micros end, std::span<const std::uint8_t> fram
     ServiceFrame request;
     std::copy(frame.begin(), frame.end(), request.begin());
     UnscrambleReply(request);
-    service_requests_.push_back(request);
+    Remember(service_requests_, request);
 
     ServiceFrame reply{};
     ServiceOutcome outcome{kServiceRefused};

@@ -37,7 +37,8 @@ class VirtualModule final : public Peer {
     // Time from the end of a request to the start of the reply.
     void SetTurnaroundMs(std::uint32_t ms) { turnaround_us_ = ms * 1000ull; }
 
-    // What the module has received: Modbus frames as they came, service requests plain.
+    // What the module has received (the latest ten thousand at least): Modbus frames as they
+    // came, service requests plain.
     const std::vector<std::vector<std::uint8_t>>& ModbusRequests() const {
         return modbus_requests_;
     }

@@ -18,7 +18,11 @@ struct ToolBench : SimWorld {
     sim::ToneRecorder tone{clock};
     Tool tool{Seams{driver, clock, pump, console, window, tone}};
 
-    ToolBench() { device.Attach(&module); }
+    ToolBench() {
+        device.Attach(&module);
+        // Timer ticks reach the tool as the Qt window delivers them.
+        window.BindTimer("Timer1", [this] { tool.Fire("Timer1"); });
+    }
 
     // A click as the window delivers it (ignored while another operation holds the link).
     bool Click(std::string_view control) { return tool.Fire(control); }
