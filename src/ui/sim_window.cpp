@@ -10,6 +10,7 @@
 
 #include "sim/demo_world.h"
 #include "ui/pictures.h"
+#include "ui/sim_sensor_group.h"
 
 namespace ksm::ui {
 
@@ -32,6 +33,7 @@ SimWindow::SimWindow(sim::DemoWorld& world, QWidget* parent)
     AddInterfaceGroup();
     AddDriverFaultGroup();
     AddModuleGroup();
+    AddSensorGroup(*this, world_);
     setFixedWidth(340);
     // The module changes by itself (the tool switches its mode, resets it): keep its line true.
     auto* refresh = new QTimer(this);
