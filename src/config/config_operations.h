@@ -5,6 +5,7 @@
 
 #include "link/link.h"
 #include "link/tone.h"
+#include "protocol/service_frame.h"
 
 namespace ksm {
 
@@ -40,6 +41,10 @@ class ConfigOperations {
     void Button9Click();
 
   private:
+    // The baud rate of the link; a refusal is reported as the failed change of speed.
+    bool SetBaudRateOrReport();
+    // One service frame with the usual time-out and a full reply.
+    std::uint8_t SendFrame(const ServiceFrame& frame);
     void RunConfigCommand(const ConfigCommand& command);
     void RunServiceDump(const ServiceDump& dump);
     void Signal(std::uint32_t first_hz, std::uint32_t second_hz);

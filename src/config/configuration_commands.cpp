@@ -84,15 +84,12 @@ void ConfigOperations::RunConfigCommand(const ConfigCommand& command) {
     StatusCode connected = link_.ConnectInterface();
     if (command.busy_after_connect) BusyControls(window);
     if (connected == status::kOk) {
-        if (link_.SetBaudRate(link_.LinkBaudRate) != status::kOk) {
-            ReportError(console, status::kBaudRateChangeFailed);
+        if (!SetBaudRateOrReport()) {
         } else {
             frame[1] = command.command.command;
             frame[2] = command.command.sub;
             frame[3] = config::ComboParameter(window, command.combo, command.offset);
-            std::uint8_t result =
-                ServiceTransaction(link_, frame, kServiceFrameSize, catalogue::kServiceTimeoutMs,
-                                   catalogue::kServiceReplyLength);
+            std::uint8_t result = SendFrame(frame);
             if (result == status::kOk) {
                 console.ConsoleSet(command.success(frame[3], link_));
             } else {
@@ -118,8 +115,7 @@ void ConfigOperations::Button0Click() {
         ProgramModeControls(window);
         return;
     }
-    if (link_.SetBaudRate(link_.LinkBaudRate) != status::kOk) {
-        ReportError(console, status::kBaudRateChangeFailed);
+    if (!SetBaudRateOrReport()) {
         ProgramModeControls(window);
         return;
     }

@@ -98,8 +98,7 @@ void ConfigOperations::Button38Click() {
     buffer[2] = catalogue::kVersionRead.sub;
     ServiceFrame frame;
     std::copy_n(buffer.begin(), frame.size(), frame.begin());
-    result = ServiceTransaction(link_, frame, kServiceFrameSize, catalogue::kServiceTimeoutMs,
-                                catalogue::kServiceReplyLength);
+    result = SendFrame(frame);
     if (result != status::kOk) {
         console.ConsoleAppend(config::ErrorLabel(kVersionLabel, result));
         return;
@@ -115,14 +114,11 @@ void ConfigOperations::Button39Click() {
     const ServiceFrame frame = config::CommandFrame(catalogue::kLeaveProgramMode, 0);
 
     if (link_.ConnectInterface() != status::kOk) return;
-    if (link_.SetBaudRate(link_.LinkBaudRate) != status::kOk) {
-        ReportError(console, status::kBaudRateChangeFailed);
+    if (!SetBaudRateOrReport()) {
         ProgramModeControls(window);
         return;
     }
-    std::uint8_t result =
-        ServiceTransaction(link_, frame, kServiceFrameSize, catalogue::kServiceTimeoutMs,
-                           catalogue::kServiceReplyLength);
+    std::uint8_t result = SendFrame(frame);
     if (result == status::kOk) {
         NormalModeControls(window);
         console.ConsoleSet("Program Mode OFF...");
@@ -146,8 +142,7 @@ void ConfigOperations::btn15Click() {
         ProgramModeControls(window);
         return;
     }
-    if (link_.SetBaudRate(link_.LinkBaudRate) != status::kOk) {
-        ReportError(console, status::kBaudRateChangeFailed);
+    if (!SetBaudRateOrReport()) {
         ProgramModeControls(window);
         return;
     }

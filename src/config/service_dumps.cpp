@@ -82,16 +82,13 @@ void ConfigOperations::RunServiceDump(const ServiceDump& dump) {
     StatusCode connected = link_.ConnectInterface();
     if (dump.program_controls) BusyControls(window);
     if (connected == status::kOk) {
-        if (link_.SetBaudRate(link_.LinkBaudRate) != status::kOk) {
-            ReportError(console, status::kBaudRateChangeFailed);
+        if (!SetBaudRateOrReport()) {
         } else {
             frame[1] = dump.command.command;
             frame[2] = dump.command.sub;
             frame[3] = dump.combo.empty() ? 0 : config::ComboParameter(window, dump.combo, 0);
             if (dump.clear_before_send) console.ConsoleSet("");
-            std::uint8_t result =
-                ServiceTransaction(link_, frame, kServiceFrameSize, catalogue::kServiceTimeoutMs,
-                                   catalogue::kServiceReplyLength);
+            std::uint8_t result = SendFrame(frame);
             if (result == status::kOk) {
                 if (dump.clear_before_dump) console.ConsoleSet("");
                 config::DumpBytes(console, link_.RxBuffer.data() + dump.first, dump.count);
