@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -84,6 +85,24 @@ struct ConfigBench : ToolBench {
                !window.IsEnabled("Button37");
     }
 };
+
+// The two ways a command ends before its frame: no interface (the connection's own report)
+// and a refused baud rate (reported as the failed change of speed).
+struct LinkFailure {
+    const char* name;
+    std::function<void(ConfigBench&)> arrange;
+    std::vector<std::string> lines;
+};
+inline std::vector<LinkFailure> LinkFailures() {
+    return {
+        {"no interface",
+         [](ConfigBench& b) { b.bus.Unplug(b.device); },
+         {"Error: 00.08", StatusMessage(status::kNoDevice)}},
+        {"baud rate refused",
+         [](ConfigBench& b) { b.bus.faults().FailCall(DriverCall::kSetBaudRate, 2); },
+         {"Error: 00.20", StatusMessage(status::kBaudRateChangeFailed)}},
+    };
+}
 
 inline std::string HexDump(const std::uint8_t* bytes, std::size_t count) {
     std::string text;

@@ -123,21 +123,8 @@ TEST_F(ConfigurationCommandsTest, AFailedCommandAppendsItsLabelWithTheCode) {
 
 TEST_F(ConfigurationCommandsTest, NoInterfaceOrNoBaudRateEndsInProgramModeControls) {
     const char* kButtons[] = {"btn12", "btn11", "Button41", "Button13", "Button17", "Button0"};
-    struct Case {
-        const char* name;
-        std::function<void(test::ConfigBench&)> arrange;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {"no interface",
-         [](test::ConfigBench& b) { b.bus.Unplug(b.device); },
-         {"Error: 00.08", StatusMessage(status::kNoDevice)}},
-        {"baud rate refused",
-         [](test::ConfigBench& b) { b.bus.faults().FailCall(DriverCall::kSetBaudRate, 2); },
-         {"Error: 00.20", StatusMessage(status::kBaudRateChangeFailed)}},
-    };
     for (const char* button : kButtons) {
-        for (const Case& c : cases) {
+        for (const test::LinkFailure& c : test::LinkFailures()) {
             SCOPED_TRACE(testing::Message() << button << ", " << c.name);
             test::ConfigBench bench;
             bench.EnterProgramMode();

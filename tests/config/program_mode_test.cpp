@@ -319,20 +319,7 @@ TEST_F(ProgramModeTest, AFailedNormalModeFrameStillSwitchesTheWindowToNormalMode
 }
 
 TEST_F(ProgramModeTest, NormalModeWithoutInterfaceOrBaudRateKeepsProgramModeControls) {
-    struct Case {
-        const char* name;
-        std::function<void(test::ConfigBench&)> arrange;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {"no interface: the connection's report only",
-         [](test::ConfigBench& b) { b.bus.Unplug(b.device); },
-         {"Error: 00.08", StatusMessage(status::kNoDevice)}},
-        {"baud rate refused: reported as the change of speed",
-         [](test::ConfigBench& b) { b.bus.faults().FailCall(DriverCall::kSetBaudRate, 2); },
-         {"Error: 00.20", StatusMessage(status::kBaudRateChangeFailed)}},
-    };
-    for (const Case& c : cases) {
+    for (const test::LinkFailure& c : test::LinkFailures()) {
         SCOPED_TRACE(c.name);
         test::ConfigBench bench;
         bench.EnterProgramMode();
@@ -416,20 +403,7 @@ TEST_F(ProgramModeTest, SavingWaitsUpToTenSecondsForTheAcknowledgement) {
 }
 
 TEST_F(ProgramModeTest, SavingWithoutInterfaceOrBaudRateReturnsToProgramModeControls) {
-    struct Case {
-        const char* name;
-        std::function<void(test::ConfigBench&)> arrange;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {"no interface",
-         [](test::ConfigBench& b) { b.bus.Unplug(b.device); },
-         {"Error: 00.08", StatusMessage(status::kNoDevice)}},
-        {"baud rate refused",
-         [](test::ConfigBench& b) { b.bus.faults().FailCall(DriverCall::kSetBaudRate, 2); },
-         {"Error: 00.20", StatusMessage(status::kBaudRateChangeFailed)}},
-    };
-    for (const Case& c : cases) {
+    for (const test::LinkFailure& c : test::LinkFailures()) {
         SCOPED_TRACE(c.name);
         test::ConfigBench bench;
         bench.EnterProgramMode();

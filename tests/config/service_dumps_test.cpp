@@ -146,21 +146,8 @@ TEST(ServiceDumps, FailuresShowTheirTextsAndNothingOfTheReply) {
 }
 
 TEST(ServiceDumps, ConnectionAndBaudRateFailuresEndTheCommand) {
-    struct Case {
-        const char* name;
-        std::function<void(test::ConfigBench&)> arrange;
-        std::vector<std::string> lines;
-    };
-    const Case cases[] = {
-        {"no interface",
-         [](test::ConfigBench& b) { b.bus.Unplug(b.device); },
-         {"Error: 00.08", StatusMessage(status::kNoDevice)}},
-        {"baud rate refused",
-         [](test::ConfigBench& b) { b.bus.faults().FailCall(DriverCall::kSetBaudRate, 2); },
-         {"Error: 00.20", StatusMessage(status::kBaudRateChangeFailed)}},
-    };
     for (const Dump& d : Dumps()) {
-        for (const Case& c : cases) {
+        for (const test::LinkFailure& c : test::LinkFailures()) {
             SCOPED_TRACE(testing::Message() << d.button << ", " << c.name);
             test::ConfigBench bench;
             bench.pane.SetText("", kBase);
