@@ -11,6 +11,10 @@ bool ConfigOperations::SetBaudRateOrReport() {
     return false;
 }
 
+bool ConfigOperations::ConnectAndSetBaudRate() {
+    return link_.ConnectInterface() == status::kOk && SetBaudRateOrReport();
+}
+
 std::uint8_t ConfigOperations::SendFrame(const ServiceFrame& frame) {
     return ServiceTransaction(link_, frame, kServiceFrameSize, catalogue::kServiceTimeoutMs,
                               catalogue::kServiceReplyLength);

@@ -43,6 +43,8 @@ class ConfigOperations {
   private:
     // The baud rate of the link; a refusal is reported as the failed change of speed.
     bool SetBaudRateOrReport();
+    // Connection and baud rate before a frame; both report their own failures.
+    bool ConnectAndSetBaudRate();
     // One service frame with the usual time-out and a full reply.
     std::uint8_t SendFrame(const ServiceFrame& frame);
     void RunConfigCommand(const ConfigCommand& command);

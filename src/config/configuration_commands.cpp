@@ -111,11 +111,7 @@ void ConfigOperations::Button0Click() {
     Console& console = link_.console();
     Window& window = link_.window();
     BusyControls(window);
-    if (link_.ConnectInterface() != status::kOk) {
-        ProgramModeControls(window);
-        return;
-    }
-    if (!SetBaudRateOrReport()) {
+    if (!ConnectAndSetBaudRate()) {
         ProgramModeControls(window);
         return;
     }

@@ -138,11 +138,7 @@ void ConfigOperations::btn15Click() {
     const ServiceFrame frame = config::CommandFrame(catalogue::kSaveConfiguration, 0);
 
     BusyControls(window);
-    if (link_.ConnectInterface() != status::kOk) {
-        ProgramModeControls(window);
-        return;
-    }
-    if (!SetBaudRateOrReport()) {
+    if (!ConnectAndSetBaudRate()) {
         ProgramModeControls(window);
         return;
     }
